@@ -1,0 +1,61 @@
+#include "Wsad.h"
+
+#include "Obliczenia.h"
+#include "OknoWsadowe.h"
+
+#include <array>
+
+namespace ampelor {
+
+namespace {
+
+constexpr std::array Pola{Pole::txUo, Pole::txUomax, Pole::txR1, Pole::txPr, Pole::txR2};
+
+} // namespace
+
+BladWiersza przetworzWiersz(std::string_view wiersz, std::string &wyjscie)
+{
+    if (wiersz.size() > MaksDlugoscWiersza)
+        return BladWiersza::zaDlugi;
+
+    const std::size_t tab1 = wiersz.find('\t');
+    const std::size_t tab2 = tab1 == std::string_view::npos ? tab1 : wiersz.find('\t', tab1 + 1);
+    if (tab2 == std::string_view::npos || wiersz.find('\t', tab2 + 1) != std::string_view::npos)
+        return BladWiersza::liczbaPol;
+
+    const std::string_view tryb = wiersz.substr(0, tab1);
+    if (tryb != "0" && tryb != "1")
+        return BladWiersza::tryb;
+
+    StanObliczen stan;
+    stan.Tryb = tryb == "1" ? TrybWielo : TrybJedno;
+    OknoWsadowe okno;
+    okno.ustawTekst(Pole::txUo, wiersz.substr(tab1 + 1, tab2 - tab1 - 1));
+    okno.ustawTekst(Pole::txUomax, wiersz.substr(tab2 + 1));
+    for (Pole wynik : {Pole::txR1, Pole::txPr, Pole::txR2})
+        okno.ustawTekst(wynik, "-");
+
+    plcOblicz_Click(stan, okno);
+
+    for (Pole pole : Pola)
+        wyjscie.append(okno.pole(pole)).push_back('\t');
+    wyjscie.append(okno.komunikat()).push_back('\n');
+    return BladWiersza::brak;
+}
+
+std::string_view opisBledu(BladWiersza blad)
+{
+    switch (blad) {
+    case BladWiersza::brak:
+        break;
+    case BladWiersza::zaDlugi:
+        return "wiersz dłuższy niż 4096 bajtów";
+    case BladWiersza::liczbaPol:
+        return "oczekiwano trzech pól rozdzielonych tabulatorem: TRYB, UO, UOMAX";
+    case BladWiersza::tryb:
+        return "TRYB musi być 0 (jednonapięciowy) albo 1 (regulowany)";
+    }
+    return "";
+}
+
+} // namespace ampelor

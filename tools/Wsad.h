@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace ampelor {
+
+inline constexpr std::size_t MaksDlugoscWiersza = 4096;
+
+enum class BladWiersza { brak, zaDlugi, liczbaPol, tryb };
+
+// Runs one case, "MODE<TAB>UO<TAB>UOMAX", on a fresh window and appends the answer line
+// "txUo<TAB>txUomax<TAB>txR1<TAB>txPr<TAB>txR2<TAB>MESSAGE\n" to `wyjscie`. A malformed
+// line appends nothing and returns what is wrong with it.
+BladWiersza przetworzWiersz(std::string_view wiersz, std::string &wyjscie);
+
+// What is wrong with a malformed line, as told to the user.
+std::string_view opisBledu(BladWiersza blad);
+
+} // namespace ampelor
