@@ -10,7 +10,11 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core fonts-comic-neue
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev locales mawk
-    xvfb xauth openbox imagemagick
+    xvfb xauth openbox imagemagick xdotool x11-utils
+    # desktop entry, metadata and Debian package checks
+    desktop-file-utils appstream dpkg-dev file
+    # the about box hands its links to the desktop's URL opener
+    xdg-utils
 )
 
 missing=()
