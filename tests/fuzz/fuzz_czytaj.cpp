@@ -15,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *dane, std::size_t rozm
         std::abort();
     // Whatever follows a character that cannot continue a number changes nothing.
     const std::size_t koniec = tekst.find_first_not_of(" \t+-.0123456789");
-    if (koniec != std::string_view::npos &&
-        ampelor::CzytajNapiecie(tekst.substr(0, koniec)) != u)
+    if (koniec != std::string_view::npos && ampelor::CzytajNapiecie(tekst.substr(0, koniec)) != u)
         std::abort();
     return 0;
 }
