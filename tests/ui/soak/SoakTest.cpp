@@ -19,7 +19,7 @@
 namespace {
 
 class CichyUruchamiacz : public ampelor::Uruchamiacz {
-public:
+  public:
     bool uruchom(const std::string &, ampelor::StylOkna) override { return true; }
 };
 
@@ -88,8 +88,9 @@ class SoakTest : public QObject {
 
     void oblicz(const Przypadek &p)
     {
-        okno_->findChild<QAction *>(p.tryb == ampelor::TrybWielo ? QStringLiteral("mnuWielo")
-                                                                 : QStringLiteral("mnuJedno"))
+        okno_
+            ->findChild<QAction *>(p.tryb == ampelor::TrybWielo ? QStringLiteral("mnuWielo")
+                                                                : QStringLiteral("mnuJedno"))
             ->trigger();
         pole("txUo")->setText(QLatin1String(p.uo));
         pole("txUomax")->setText(QLatin1String(p.uomax));
@@ -115,7 +116,7 @@ class SoakTest : public QObject {
         otworzOProgramie(i % 2 == 1);
     }
 
-private slots:
+  private slots:
     void init()
     {
         okno_ = new pLM317(std::make_unique<CichyUruchamiacz>());
