@@ -3,6 +3,7 @@
 // read exactly as the headless calculation answers for the texts the boxes kept.
 // Input: the first byte's lowest bit picks the design; the rest is UO, a newline, UOMAX.
 
+#include "CichyUruchamiacz.h"
 #include "Wsad.h"
 #include "pLM317.h"
 
@@ -20,11 +21,6 @@
 #include <string_view>
 
 namespace {
-
-class CichyUruchamiacz : public ampelor::Uruchamiacz {
-  public:
-    bool uruchom(const std::string &, ampelor::StylOkna) override { return true; }
-};
 
 pLM317 *okno = nullptr;
 

@@ -10,6 +10,8 @@
 #endif
 #include <windows.h>
 
+#include "NaUtf8.h"
+
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -26,19 +28,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using ampelor::StylOkna;
-
-std::string naUtf8(const std::wstring &utf16)
-{
-    if (utf16.empty())
-        return {};
-    const int dlugosc = static_cast<int>(utf16.size());
-    const int potrzeba =
-        WideCharToMultiByte(CP_UTF8, 0, utf16.data(), dlugosc, nullptr, 0, nullptr, nullptr);
-    std::string wynik(static_cast<std::size_t>(potrzeba), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), dlugosc, wynik.data(), potrzeba, nullptr,
-                        nullptr);
-    return wynik;
-}
 
 // The helper is built beside this test program.
 fs::path sciezkaPomocnika()

@@ -1,5 +1,6 @@
 #include "pLM317.h"
 #include "Aplikacja.h"
+#include "CichyUruchamiacz.h"
 #include "StraznikModalny.h"
 
 #include <QAccessible>
@@ -20,12 +21,6 @@
 #include <memory>
 
 namespace {
-
-// Records the command lines instead of starting anything.
-class CichyUruchamiacz : public ampelor::Uruchamiacz {
-  public:
-    bool uruchom(const std::string &, ampelor::StylOkna) override { return true; }
-};
 
 const QString Jedno = QStringLiteral("Ampelor - jednonapięciowy");
 const QString Wielo = QStringLiteral("Ampelor - regulowany");

@@ -1,6 +1,7 @@
 // Long use of the window: the about box opened and closed a thousand times, ten thousand
 // calculations in both designs and with errors, and no memory growth beyond a small bound.
 
+#include "CichyUruchamiacz.h"
 #include "pLM317.h"
 
 #include <QApplication>
@@ -17,11 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-class CichyUruchamiacz : public ampelor::Uruchamiacz {
-  public:
-    bool uruchom(const std::string &, ampelor::StylOkna) override { return true; }
-};
 
 // Resident memory in KiB, as the system counts it.
 long pamiecKiB()
