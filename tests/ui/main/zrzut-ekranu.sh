@@ -23,6 +23,14 @@ LC_ALL=pl_PL.UTF-8 "$ampelor" &
 pids+=($!)
 okno=$(timeout 20 xdotool search --sync --onlyvisible --name '^Ampelor - jednonapięciowy$' | head -n 1)
 xdotool windowactivate --sync "$okno" >/dev/null 2>&1 || true
+# Centred on the 800 x 600 screen. The program places its window before the window manager has
+# framed it, so the title bar may push the client area down by up to its height.
+eval "$(xdotool getwindowgeometry --shell "$okno")"
+srodekX=$((X + WIDTH / 2)) srodekY=$((Y + HEIGHT / 2))
+if ((srodekX < 390 || srodekX > 410 || srodekY < 290 || srodekY > 345)); then
+    echo "window not centred: centre at $srodekX,$srodekY" >&2
+    exit 1
+fi
 sleep 0.3
 xdotool key --window "$okno" ctrl+a
 xdotool type --window "$okno" --delay 50 '30'
