@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTranslator>
 #include <QWidget>
+#include <QWindow>
 
 void przygotujAplikacje(QApplication &aplikacja)
 {
@@ -26,10 +27,46 @@ void przygotujAplikacje(QApplication &aplikacja)
         delete tlumaczenie;
 }
 
-void wysrodkuj(QWidget &okno)
+namespace {
+
+void umiescNaSrodku(QWidget &okno)
 {
     const QRect ekran = okno.screen()->availableGeometry();
     QRect ramka = okno.frameGeometry();
     ramka.moveCenter(ekran.center());
     okno.move(ramka.topLeft());
+}
+
+// The window manager frames a window only once it is shown, so the first placement centres the
+// bare window and the title bar then pushes it down. The first time the window moves with its
+// frame known, it is centred again, frame and all, and the watch ends.
+class PoprawkaRamki : public QObject {
+  public:
+    explicit PoprawkaRamki(QWidget &okno) : QObject(&okno), okno_(okno)
+    {
+        okno.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override
+    {
+        if (zdarzenie->type() == QEvent::Move && okno_.windowHandle() != nullptr &&
+            !okno_.windowHandle()->frameMargins().isNull()) {
+            okno_.removeEventFilter(this);
+            umiescNaSrodku(okno_);
+            deleteLater();
+        }
+        return QObject::eventFilter(obiekt, zdarzenie);
+    }
+
+  private:
+    QWidget &okno_;
+};
+
+} // namespace
+
+void wysrodkuj(QWidget &okno)
+{
+    umiescNaSrodku(okno);
+    new PoprawkaRamki(okno);
 }

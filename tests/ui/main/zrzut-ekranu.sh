@@ -23,12 +23,19 @@ LC_ALL=pl_PL.UTF-8 "$ampelor" &
 pids+=($!)
 okno=$(timeout 20 xdotool search --sync --onlyvisible --name '^Ampelor - jednonapięciowy$' | head -n 1)
 xdotool windowactivate --sync "$okno" >/dev/null 2>&1 || true
-# Centred on the 800 x 600 screen. The program places its window before the window manager has
-# framed it, so the title bar may push the client area down by up to its height.
-eval "$(xdotool getwindowgeometry --shell "$okno")"
-srodekX=$((X + WIDTH / 2)) srodekY=$((Y + HEIGHT / 2))
-if ((srodekX < 390 || srodekX > 410 || srodekY < 290 || srodekY > 345)); then
-    echo "window not centred: centre at $srodekX,$srodekY" >&2
+# Centred on the 800 x 600 screen, frame and all (the frame's extents come from the window
+# manager: left, right, top, bottom).
+sleep 0.3
+geometria=$(xwininfo -id "$okno")
+X=$(awk '/Absolute upper-left X/ { print $NF }' <<<"$geometria")
+Y=$(awk '/Absolute upper-left Y/ { print $NF }' <<<"$geometria")
+WIDTH=$(awk '/Width:/ { print $NF }' <<<"$geometria")
+HEIGHT=$(awk '/Height:/ { print $NF }' <<<"$geometria")
+read -r lewa prawa gorna dolna < <(xprop -id "$okno" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+srodekX=$((X - lewa + (WIDTH + lewa + prawa) / 2))
+srodekY=$((Y - gorna + (HEIGHT + gorna + dolna) / 2))
+if ((srodekX < 395 || srodekX > 405 || srodekY < 295 || srodekY > 305)); then
+    echo "window not centred: its frame's centre is at $srodekX,$srodekY" >&2
     exit 1
 fi
 sleep 0.3
