@@ -59,9 +59,6 @@ pLM317::pLM317(std::unique_ptr<ampelor::Uruchamiacz> uruchamiacz, QWidget *paren
     utworzMenu();
     polaczSygnaly();
     ustawTryb(ampelor::TrybJedno);
-    // The window starts as designed, without the clearing a mode switch does.
-    txUo_->setText(QStringLiteral("0"));
-    txUomax_->setText(QStringLiteral("0"));
 }
 
 pLM317::~pLM317() = default;
@@ -117,12 +114,13 @@ void pLM317::utworzKontrolki()
     Frame2_->setGeometry(prostokat(120, 2400, 2055, 975));
     lblUout_ = etykieta("lblUout", QStringLiteral("Uwy:"), Frame2_, prostokat(120, 240, 855, 255),
                         Qt::AlignRight);
-    txUo_ = poleTekstowe("txUo", {}, Frame2_, prostokat(1080, 240, 615, 285));
+    txUo_ = poleTekstowe("txUo", QStringLiteral("0"), Frame2_, prostokat(1080, 240, 615, 285));
     txUo_->setToolTip(TooltipJedno);
     etykieta("Label1", QStringLiteral("V"), Frame2_, prostokat(1800, 240, 135, 255));
     lblUomax_ = etykieta("lblUomax", QStringLiteral("Uwy(max):"), Frame2_,
                          prostokat(120, 600, 855, 255), Qt::AlignRight);
-    txUomax_ = poleTekstowe("txUomax", {}, Frame2_, prostokat(1080, 600, 615, 285));
+    txUomax_ =
+        poleTekstowe("txUomax", QStringLiteral("0"), Frame2_, prostokat(1080, 600, 615, 285));
     txUomax_->setToolTip(QStringLiteral("Maksymalne napięcie wyjściowe."));
     lbVmax_ = etykieta("lbVmax", QStringLiteral("V"), Frame2_, prostokat(1800, 600, 135, 255));
     for (QLineEdit *wejscie : {txUo_, txUomax_}) {
