@@ -145,7 +145,8 @@ void fAbout::utworzKontrolki()
         etykieta->setCursor(kursorLacza);
     }
 
-    auto *Label6 = new QLabel(QStringLiteral("V. 1.11"), this);
+    // The version comes from the build, so the box cannot fall behind a release.
+    auto *Label6 = new QLabel(QStringLiteral("V. " AMPELOR_WERSJA), this);
     QFont wersja = msSansSerif(12);
     wersja.setItalic(true);
     ustaw(Label6, "Label6", wersja, zTwipow(840, 600, 1815, 255));
