@@ -1,7 +1,9 @@
 #include "CzytajNapiecie.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -28,9 +30,69 @@ float doPojedynczej(double d)
     return d < 0 ? -wartosc : wartosc;
 }
 
-} // namespace
+// The number proper, from tekst[i] on: digits with at most one point among them. Moves i past
+// it, tells whether a nonzero digit came before the point, and gathers what the fast reading
+// needs: the digits as one integer while it stays below 2^53, and how many follow the point.
+struct Liczba {
+    std::string_view tekst;
+    bool saCyfryCalkowite = false;
+    bool dlugaMantysa = false; // too many digits for the integer
+    std::uint64_t cyfry = 0;
+    std::size_t poKropce = 0;
+};
 
-float CzytajNapiecie(std::string_view tekst)
+Liczba liczbaOd(std::string_view tekst, std::size_t &i)
+{
+    Liczba l;
+    const std::size_t poczatek = i;
+    bool bylaKropka = false;
+    for (; i < tekst.size(); ++i) {
+        const char z = tekst[i];
+        if (z == '.' && !bylaKropka) {
+            bylaKropka = true;
+        } else if (jestCyfra(z)) {
+            l.saCyfryCalkowite = l.saCyfryCalkowite || (!bylaKropka && z != '0');
+            l.dlugaMantysa = l.dlugaMantysa || l.cyfry >= (std::uint64_t{1} << 53) / 10;
+            l.cyfry = l.cyfry * 10 + static_cast<std::uint64_t>(z - '0');
+            l.poKropce += bylaKropka ? 1 : 0;
+        } else {
+            break;
+        }
+    }
+    l.tekst = tekst.substr(poczatek, i - poczatek);
+    return l;
+}
+
+// The general way: from_chars, correctly rounded for any number of digits.
+double wartoscWzorcowo(std::string_view liczba, bool saCyfryCalkowite)
+{
+    const std::string tekst = "0" + std::string(liczba); // "0.5" for ".5", "0" for "."
+    double wartosc = 0;
+    const auto odczyt = std::from_chars(tekst.data(), tekst.data() + tekst.size(), wartosc);
+    if (odczyt.ec == std::errc::result_out_of_range) {
+        // Hundreds of digits: either far too large for any range, or a vanishing fraction.
+        wartosc = saCyfryCalkowite ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return wartosc;
+}
+
+constexpr std::array<double, 23> PotegiDziesieciu{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The same value for the texts people type: when the digits, without the point, make an integer
+// of at most 2^53 and at most 22 of them follow the point, both that integer and the power of
+// ten are exact doubles, and their quotient, rounded once, is the correctly rounded value that
+// from_chars gives. False for anything longer.
+bool wartoscSzybko(const Liczba &l, double &wartosc)
+{
+    if (l.dlugaMantysa || l.poKropce >= PotegiDziesieciu.size())
+        return false;
+    wartosc = static_cast<double>(l.cyfry) / PotegiDziesieciu[l.poKropce];
+    return true;
+}
+
+float czytaj(std::string_view tekst, bool szybko)
 {
     std::size_t i = tekst.find_first_not_of(" \t");
     if (i == std::string_view::npos)
@@ -40,29 +102,23 @@ float CzytajNapiecie(std::string_view tekst)
     if (tekst[i] == '+' || tekst[i] == '-')
         ujemna = tekst[i++] == '-';
 
-    // The number proper: digits with at most one point among them.
-    std::string liczba = "0";
-    bool bylaKropka = false;
-    bool saCyfryCalkowite = false; // a nonzero digit before the point
-    for (; i < tekst.size(); ++i) {
-        const char z = tekst[i];
-        if (z == '.' && !bylaKropka) {
-            bylaKropka = true;
-        } else if (jestCyfra(z)) {
-            saCyfryCalkowite = saCyfryCalkowite || (!bylaKropka && z != '0');
-        } else {
-            break;
-        }
-        liczba += z;
-    }
-
-    double wartosc = 0;
-    const auto odczyt = std::from_chars(liczba.data(), liczba.data() + liczba.size(), wartosc);
-    if (odczyt.ec == std::errc::result_out_of_range) {
-        // Hundreds of digits: either far too large for any range, or a vanishing fraction.
-        wartosc = saCyfryCalkowite ? std::numeric_limits<double>::infinity() : 0.0;
-    }
+    const Liczba liczba = liczbaOd(tekst, i);
+    double wartosc;
+    if (!szybko || !wartoscSzybko(liczba, wartosc))
+        wartosc = wartoscWzorcowo(liczba.tekst, liczba.saCyfryCalkowite);
     return doPojedynczej(ujemna ? -wartosc : wartosc);
+}
+
+} // namespace
+
+float CzytajNapiecie(std::string_view tekst)
+{
+    return czytaj(tekst, true);
+}
+
+float CzytajNapiecieWzorcowo(std::string_view tekst)
+{
+    return czytaj(tekst, false);
 }
 
 } // namespace ampelor
