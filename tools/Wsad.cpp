@@ -29,11 +29,10 @@ BladWiersza przetworzWiersz(std::string_view wiersz, std::string &wyjscie)
 
     StanObliczen stan;
     stan.Tryb = tryb == "1" ? TrybWielo : TrybJedno;
-    OknoWsadowe okno;
-    okno.ustawTekst(Pole::txUo, wiersz.substr(tab1 + 1, tab2 - tab1 - 1));
-    okno.ustawTekst(Pole::txUomax, wiersz.substr(tab2 + 1));
-    for (Pole wynik : {Pole::txR1, Pole::txPr, Pole::txR2})
-        okno.ustawTekst(wynik, "-");
+    // Every case starts on a window as fresh as a new one; the same strings are refilled rather
+    // than built anew for each line.
+    thread_local OknoWsadowe okno;
+    okno.otworz(wiersz.substr(tab1 + 1, tab2 - tab1 - 1), wiersz.substr(tab2 + 1));
 
     plcOblicz_Click(stan, okno);
 
