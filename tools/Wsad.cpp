@@ -42,6 +42,17 @@ BladWiersza przetworzWiersz(std::string_view wiersz, std::string &wyjscie)
     return BladWiersza::brak;
 }
 
+BladWiersza zdejmijZnacznikKolejnosci(std::string_view &pierwszyWiersz)
+{
+    if (pierwszyWiersz.starts_with("\xEF\xBB\xBF"))
+        pierwszyWiersz.remove_prefix(3);
+    else if (pierwszyWiersz.starts_with("\xFF\xFE"))
+        return BladWiersza::utf16le;
+    else if (pierwszyWiersz.starts_with("\xFE\xFF"))
+        return BladWiersza::utf16be;
+    return BladWiersza::brak;
+}
+
 std::string_view opisBledu(BladWiersza blad)
 {
     switch (blad) {
@@ -53,6 +64,10 @@ std::string_view opisBledu(BladWiersza blad)
         return "oczekiwano trzech pól rozdzielonych tabulatorem: TRYB, UO, UOMAX";
     case BladWiersza::tryb:
         return "TRYB musi być 0 (jednonapięciowy) albo 1 (regulowany)";
+    case BladWiersza::utf16le:
+        return "wejście jest w kodowaniu UTF-16 LE; zapisz je w UTF-8";
+    case BladWiersza::utf16be:
+        return "wejście jest w kodowaniu UTF-16 BE; zapisz je w UTF-8";
     }
     return "";
 }
