@@ -45,9 +45,10 @@ def realistyczny(los):
     return f"{tryb}\t{napiecie(a)}\t{napiecie(b)}\n"
 
 
+# Each mix: its lines, its awk pass, and the most CPU time ampelor-batch may take beside it.
 mixes = {
-    "mixed": (mieszany, ["awk", "-F\t", '{ print $2 "\t" $3 "\t" $1 }']),
-    "realistic": (realistyczny, ["awk", "-F\t", '{print $2 "\t" $3 "\t-\t-\t-\t"}']),
+    "mixed": (mieszany, ["awk", "-F\t", '{ print $2 "\t" $3 "\t" $1 }'], 3),
+    "realistic": (realistyczny, ["awk", "-F\t", '{print $2 "\t" $3 "\t-\t-\t-\t"}'], 2),
 }
 batch = [os.path.join(build, "tools", "ampelor-batch")]
 
@@ -61,7 +62,7 @@ def cpu_time(command, wejscie):
     return usage.ru_utime + usage.ru_stime
 
 
-for mix, (wiersz, awk) in mixes.items():
+for mix, (wiersz, awk, cel) in mixes.items():
     los = random.Random(317)
     with tempfile.NamedTemporaryFile("w", suffix=".tsv", delete=False) as plik:
         for _ in range(lines):
@@ -78,4 +79,4 @@ for mix, (wiersz, awk) in mixes.items():
     for name, times in cpu.items():
         print(f"  {name:14} CPU {statistics.median(times):.3f} s")
     ratio = statistics.median(cpu["ampelor-batch"]) / statistics.median(cpu["awk"])
-    print(f"  ratio ampelor-batch/awk: {ratio:.2f} (target <= 2)")
+    print(f"  ratio ampelor-batch/awk: {ratio:.2f} (target <= {cel})")

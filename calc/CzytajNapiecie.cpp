@@ -31,13 +31,12 @@ float doPojedynczej(double d)
 }
 
 // The number proper, from tekst[i] on: digits with at most one point among them. Moves i past
-// it, tells whether a nonzero digit came before the point, and gathers what the fast reading
-// needs: the digits as one integer while it stays below 2^53, and how many follow the point.
+// it and gathers what the fast reading needs: the digits as one integer (while there are few
+// enough of them), how many there are and how many follow the point.
 struct Liczba {
     std::string_view tekst;
-    bool saCyfryCalkowite = false;
-    bool dlugaMantysa = false; // too many digits for the integer
     std::uint64_t cyfry = 0;
+    std::size_t ileCyfr = 0;
     std::size_t poKropce = 0;
 };
 
@@ -48,13 +47,12 @@ Liczba liczbaOd(std::string_view tekst, std::size_t &i)
     bool bylaKropka = false;
     for (; i < tekst.size(); ++i) {
         const char z = tekst[i];
-        if (z == '.' && !bylaKropka) {
-            bylaKropka = true;
-        } else if (jestCyfra(z)) {
-            l.saCyfryCalkowite = l.saCyfryCalkowite || (!bylaKropka && z != '0');
-            l.dlugaMantysa = l.dlugaMantysa || l.cyfry >= (std::uint64_t{1} << 53) / 10;
-            l.cyfry = l.cyfry * 10 + static_cast<std::uint64_t>(z - '0');
+        if (jestCyfra(z)) {
+            l.cyfry = l.cyfry * 10 + static_cast<std::uint64_t>(z - '0'); // wraps when unused
+            ++l.ileCyfr;
             l.poKropce += bylaKropka ? 1 : 0;
+        } else if (z == '.' && !bylaKropka) {
+            bylaKropka = true;
         } else {
             break;
         }
@@ -64,29 +62,31 @@ Liczba liczbaOd(std::string_view tekst, std::size_t &i)
 }
 
 // The general way: from_chars, correctly rounded for any number of digits.
-double wartoscWzorcowo(std::string_view liczba, bool saCyfryCalkowite)
+double wartoscWzorcowo(std::string_view liczba)
 {
     const std::string tekst = "0" + std::string(liczba); // "0.5" for ".5", "0" for "."
     double wartosc = 0;
     const auto odczyt = std::from_chars(tekst.data(), tekst.data() + tekst.size(), wartosc);
     if (odczyt.ec == std::errc::result_out_of_range) {
         // Hundreds of digits: either far too large for any range, or a vanishing fraction.
+        const std::string_view calkowite = liczba.substr(0, liczba.find('.'));
+        const bool saCyfryCalkowite = calkowite.find_first_not_of('0') != std::string_view::npos;
         wartosc = saCyfryCalkowite ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return wartosc;
 }
 
-constexpr std::array<double, 23> PotegiDziesieciu{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+// Up to 10^15, every power of ten is an exact double.
+constexpr std::array<double, 16> PotegiDziesieciu{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
-// The same value for the texts people type: when the digits, without the point, make an integer
-// of at most 2^53 and at most 22 of them follow the point, both that integer and the power of
-// ten are exact doubles, and their quotient, rounded once, is the correctly rounded value that
-// from_chars gives. False for anything longer.
+// The same value for the texts people type: with at most 15 digits, the integer they make
+// without the point is below 10^15 < 2^53, and so both it and the power of ten that the point
+// stands for are exact doubles; their quotient, rounded once, is the correctly rounded value
+// that from_chars gives. False for longer numbers.
 bool wartoscSzybko(const Liczba &l, double &wartosc)
 {
-    if (l.dlugaMantysa || l.poKropce >= PotegiDziesieciu.size())
+    if (l.ileCyfr >= PotegiDziesieciu.size())
         return false;
     wartosc = static_cast<double>(l.cyfry) / PotegiDziesieciu[l.poKropce];
     return true;
@@ -94,8 +94,10 @@ bool wartoscSzybko(const Liczba &l, double &wartosc)
 
 float czytaj(std::string_view tekst, bool szybko)
 {
-    std::size_t i = tekst.find_first_not_of(" \t");
-    if (i == std::string_view::npos)
+    std::size_t i = 0;
+    while (i < tekst.size() && (tekst[i] == ' ' || tekst[i] == '\t'))
+        ++i;
+    if (i == tekst.size())
         return 0;
 
     bool ujemna = false;
@@ -105,7 +107,7 @@ float czytaj(std::string_view tekst, bool szybko)
     const Liczba liczba = liczbaOd(tekst, i);
     double wartosc;
     if (!szybko || !wartoscSzybko(liczba, wartosc))
-        wartosc = wartoscWzorcowo(liczba.tekst, liczba.saCyfryCalkowite);
+        wartosc = wartoscWzorcowo(liczba.tekst);
     return doPojedynczej(ujemna ? -wartosc : wartosc);
 }
 

@@ -1,11 +1,12 @@
 #include "Skroc.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 namespace ampelor {
@@ -47,6 +48,16 @@ constexpr std::array<std::uint64_t, 13> PotegiDziesieciu{
 constexpr std::uint64_t MinSiedmiuCyfr = PotegiDziesieciu[kCyfryZnaczace - 1];
 constexpr std::uint64_t MaksSiedmiuCyfr = PotegiDziesieciu[kCyfryZnaczace];
 
+// "00" to "99", two characters each.
+constexpr std::array<char, 200> ParyCyfr = [] {
+    std::array<char, 200> pary{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pary[2 * i] = static_cast<char>('0' + i / 10);
+        pary[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pary;
+}();
+
 // v * 10^s rounded to an integer, half to even, from v's exact binary value, as to_chars rounds.
 // v = m * 2^e exactly, with m below 2^24, 0 <= s <= 12 and -63 <= e < 0: m * 10^s stays below
 // 2^64 and the shift keeps the remainder, so the rounding is exact.
@@ -82,13 +93,13 @@ bool naCyfrySzybko(float v, Cyfry &c)
     if (n < MinSiedmiuCyfr || n >= MaksSiedmiuCyfr)
         return false;
 
-    // Seven digits in two independent halves, in 32 bits.
+    // Seven digits: the first alone, then three pairs from a table, in 32 bits.
     const auto gora = static_cast<std::uint32_t>(n / 10000);
     const auto dol = static_cast<std::uint32_t>(n % 10000);
-    const std::array<std::uint32_t, kCyfryZnaczace> cyfry{
-        gora / 100, gora / 10 % 10, gora % 10, dol / 1000, dol / 100 % 10, dol / 10 % 10, dol % 10};
-    for (std::size_t i = 0; i < cyfry.size(); ++i)
-        c.cyfry[i] = static_cast<char>('0' + cyfry[i]);
+    c.cyfry[0] = static_cast<char>('0' + gora / 100);
+    std::memcpy(&c.cyfry[1], &ParyCyfr[2 * (gora % 100)], 2);
+    std::memcpy(&c.cyfry[3], &ParyCyfr[2 * (dol / 100)], 2);
+    std::memcpy(&c.cyfry[5], &ParyCyfr[2 * (dol % 100)], 2);
     c.wykladnik = kCyfryZnaczace - 1 - s;
     return true;
 }
@@ -156,18 +167,32 @@ std::size_t tekstLiczby(float v, std::array<char, 32> &tekst)
     return n;
 }
 
-// w = wart divided by 1000 until it is below 1000 (in single precision), and the unit that
-// the number of divisions gives: none from 10^9 ohms up, just the scaled number.
-std::string_view skaluj(float wart, float &w)
+// The units, each with its leading space, by how many times a value was divided by 1000; none
+// from 10^9 ohms up, just the scaled number. Padded to eight characters, so that the fast path
+// copies a unit in one move.
+struct Jednostka {
+    std::array<char, 8> znaki;
+    std::size_t dlugosc;
+    std::string_view tekst() const { return {znaki.data(), dlugosc}; }
+};
+constexpr std::array<Jednostka, 4> Jednostki{
+    {{{" Ohm"}, 4}, {{" kOhm"}, 5}, {{" MOhm"}, 5}, {{""}, 0}}};
+
+const Jednostka &jednostka(std::size_t krok)
 {
-    static constexpr std::array<std::string_view, 3> jednostki{" Ohm", " kOhm", " MOhm"};
+    return Jednostki[std::min(krok, Jednostki.size() - 1)];
+}
+
+// wart divided by 1000 until it is below 1000 (in single precision); returns how many times.
+std::size_t skaluj(float wart, float &w)
+{
     w = wart;
     std::size_t krok = 0;
     while (w >= 1000 && std::isfinite(w)) {
         w /= 1000;
         ++krok;
     }
-    return krok < jednostki.size() ? jednostki[krok] : "";
+    return krok;
 }
 
 } // namespace
@@ -187,21 +212,20 @@ float Zredukuj(float x)
 std::string Skroc(float wart)
 {
     float w;
-    const std::string_view jednostka = skaluj(wart, w);
+    const Jednostka &j = jednostka(skaluj(wart, w));
     std::array<char, 32> tekst;
     std::size_t n = tekstLiczby(w, tekst);
     if (n == 0)
-        return tekstLiczbyWzorcowo(w).append(jednostka);
-    for (char z : jednostka)
-        tekst[n++] = z;
-    return std::string(tekst.data(), n);
+        return tekstLiczbyWzorcowo(w).append(j.tekst());
+    std::memcpy(tekst.data() + n, j.znaki.data(), j.znaki.size());
+    return std::string(tekst.data(), n + j.dlugosc);
 }
 
 std::string SkrocWzorcowo(float wart)
 {
     float w;
-    const std::string_view jednostka = skaluj(wart, w);
-    return tekstLiczbyWzorcowo(w).append(jednostka);
+    const Jednostka &j = jednostka(skaluj(wart, w));
+    return tekstLiczbyWzorcowo(w).append(j.tekst());
 }
 
 } // namespace ampelor
