@@ -1,7 +1,6 @@
 #include "Wsad.h"
 
 #include "Obliczenia.h"
-#include "OknoWsadowe.h"
 
 #include <array>
 
@@ -13,7 +12,7 @@ constexpr std::array Pola{Pole::txUo, Pole::txUomax, Pole::txR1, Pole::txPr, Pol
 
 } // namespace
 
-BladWiersza przetworzWiersz(std::string_view wiersz, std::string &wyjscie)
+BladWiersza Kalkulator::przetworz(std::string_view wiersz, std::string &wyjscie)
 {
     if (wiersz.size() > MaksDlugoscWiersza)
         return BladWiersza::zaDlugi;
@@ -29,17 +28,19 @@ BladWiersza przetworzWiersz(std::string_view wiersz, std::string &wyjscie)
 
     StanObliczen stan;
     stan.Tryb = tryb == "1" ? TrybWielo : TrybJedno;
-    // Every case starts on a window as fresh as a new one; the same strings are refilled rather
-    // than built anew for each line.
-    thread_local OknoWsadowe okno;
-    okno.otworz(wiersz.substr(tab1 + 1, tab2 - tab1 - 1), wiersz.substr(tab2 + 1));
+    okno_.otworz(wiersz.substr(tab1 + 1, tab2 - tab1 - 1), wiersz.substr(tab2 + 1));
 
-    plcOblicz_Click(stan, okno);
+    plcOblicz_Click(stan, okno_);
 
     for (Pole pole : Pola)
-        wyjscie.append(okno.pole(pole)).push_back('\t');
-    wyjscie.append(okno.komunikat()).push_back('\n');
+        wyjscie.append(okno_.pole(pole)).push_back('\t');
+    wyjscie.append(okno_.komunikat()).push_back('\n');
     return BladWiersza::brak;
+}
+
+BladWiersza przetworzWiersz(std::string_view wiersz, std::string &wyjscie)
+{
+    return Kalkulator().przetworz(wiersz, wyjscie);
 }
 
 BladWiersza zdejmijZnacznikKolejnosci(std::string_view &pierwszyWiersz)

@@ -128,7 +128,7 @@ class Wsad {
         auto blad =
             numer_ == 1 ? ampelor::zdejmijZnacznikKolejnosci(tekst) : ampelor::BladWiersza::brak;
         if (blad == ampelor::BladWiersza::brak)
-            blad = ampelor::przetworzWiersz(tekst, wyjscie_);
+            blad = kalkulator_.przetworz(tekst, wyjscie_);
         if (blad != ampelor::BladWiersza::brak) {
             if (oproznij()) {
                 zglos(numer_, ampelor::opisBledu(blad));
@@ -179,6 +179,7 @@ class Wsad {
     std::size_t numerWypisanych_ = 0; // of them, those whose answers have been written
     bool pisalo_ = false;             // whether anything was ever given to standard output
     int status_ = 0;
+    ampelor::Kalkulator kalkulator_;
     std::string wyjscie_;
 };
 
