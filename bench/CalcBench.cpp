@@ -56,6 +56,23 @@ void BM_Wiersz(benchmark::State &state)
 }
 BENCHMARK(BM_Wiersz);
 
+// Cases as ampelor-batch runs them, one after another on the same refilled window: voltages as
+// users type them, nearly every line a full design.
+void BM_KolejnyWiersz(benchmark::State &state)
+{
+    constexpr std::array<std::string_view, 4> wiersze{"0\t22.8\t18.3", "1\t0.81\t28.86",
+                                                      "1\t10.84\t13.44", "0\t7.05\t0"};
+    ampelor::Kalkulator kalkulator;
+    std::string wyjscie;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        wyjscie.clear();
+        kalkulator.przetworz(wiersze[i++ % wiersze.size()], wyjscie);
+        benchmark::DoNotOptimize(wyjscie.data());
+    }
+}
+BENCHMARK(BM_KolejnyWiersz);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -11,4 +11,8 @@ namespace ampelor {
 // reading beyond its range becomes infinite.
 float CzytajNapiecie(std::string_view tekst);
 
+// The same reading, always through from_chars: the reference that CzytajNapiecie's fast path
+// for short numbers is checked against.
+float CzytajNapiecieWzorcowo(std::string_view tekst);
+
 } // namespace ampelor

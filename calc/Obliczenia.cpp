@@ -44,10 +44,10 @@ void obliczRegulowany(StanObliczen &stan, OknoObliczen &okno)
 
     stan.Pr = zSzeregu(((Uomax - Uo) * 1000) / PradWielo, wDol);
     stan.R1 = zSzeregu(((Uo - UOdniesienia) * 1000) / PradWielo, wDol);
-    // No potentiometer fits a span this small (or a maximum not above the minimum), and R2
+    // No potentiometer fits a maximum not above the minimum, nor a span this small, and R2
     // would have to come from a division by zero.
     if (stan.Pr == 0)
-        return zgloszBlad(BladKolejnosci, stan, okno);
+        return zgloszBlad(stan.Uomax > stan.Uo ? BladWaskiegoZakresu : BladKolejnosci, stan, okno);
 
     stan.R2 = zSzeregu(UOdniesienia / ((Uomax - Uo) / static_cast<double>(stan.Pr)), wGore);
     Odswierz(stan, okno);

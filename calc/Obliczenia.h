@@ -41,6 +41,7 @@ inline constexpr std::string_view BladZakresu =
     "Napięcie powinno zawierać się w zakresie 1.25V do 30V.";
 inline constexpr std::string_view BladKolejnosci =
     "Napięcie maksymalne powinno być większe od minimalnego.";
+inline constexpr std::string_view BladWaskiegoZakresu = "Zakres regulacji jest zbyt wąski.";
 
 // The calculate command: reads both voltage boxes and either shows R1, Pr and R2 or reports
 // the error and clears the window.

@@ -12,4 +12,8 @@ float Zredukuj(float x);
 // and drops the 0 before the point of values below 1 (" .38 Ohm").
 std::string Skroc(float wart);
 
+// The same text through the C++ library's general formatting (to_chars): the reference that
+// Skroc's integer fast path is checked against, and what it falls back to outside its range.
+std::string SkrocWzorcowo(float wart);
+
 } // namespace ampelor

@@ -15,4 +15,7 @@ inline constexpr std::array<double, 14> SzeregE12{0.82, 1,   1.2, 1.5, 1.8, 2.2,
 // anything not finite).
 std::optional<double> Szereguj(double wart, int Up);
 
+// The same, always through the text round trip: the reference Szereguj is checked against.
+std::optional<double> SzeregujWzorcowo(double wart, int Up);
+
 } // namespace ampelor

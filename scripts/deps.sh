@@ -1,21 +1,43 @@
 #!/usr/bin/env bash
-# Installs, as root on Debian 12, whatever the build, the program and its tests need and the
-# machine lacks, and generates the Polish locale the tests run under. Safe to run again.
+# Installs, as root on Debian 12, what the machine lacks. Safe to run again.
+#   bash scripts/deps.sh run    what building and running the program needs
+#   bash scripts/deps.sh test   that, and what the tests, the fuzzing and the benchmarks need,
+#                               with the Polish locale the tests run under (the default)
 set -euo pipefail
 
-packages=(
-    # build
-    cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+what=${1:-test}
+case "$what" in
+run | test) ;;
+*)
+    echo "Użycie: bash scripts/deps.sh [run|test]" >&2
+    exit 2
+    ;;
+esac
+
+run_packages=(
+    # build, with Debian's hardening flags (dpkg-buildflags)
+    cmake ninja-build g++ pkg-config dpkg-dev
     # the windows
     qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core fonts-comic-neue
-    # tests and benchmarks
-    libgtest-dev libgmock-dev libbenchmark-dev locales mawk
-    xvfb xauth openbox imagemagick xdotool x11-utils
-    # desktop entry, metadata and Debian package checks
-    desktop-file-utils appstream dpkg-dev file
     # the about box hands its links to the desktop's URL opener
     xdg-utils
 )
+
+test_packages=(
+    # the fuzzing build
+    clang libclang-rt-14-dev
+    # tests and benchmarks
+    libgtest-dev libgmock-dev libbenchmark-dev locales mawk
+    # the window tests on a virtual screen
+    xvfb xauth openbox imagemagick xdotool x11-utils
+    # desktop entry, metadata and Debian package checks
+    desktop-file-utils appstream file lintian
+)
+
+packages=("${run_packages[@]}")
+if [[ $what == test ]]; then
+    packages+=("${test_packages[@]}")
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -28,7 +50,7 @@ if ((${#missing[@]})); then
     apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-if ! locale -a 2>/dev/null | grep -qi '^pl_PL\.utf-\?8$'; then
+if [[ $what == test ]] && ! locale -a 2>/dev/null | grep -qi '^pl_PL\.utf-\?8$'; then
     sed -i 's/^# *\(pl_PL\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     grep -q '^pl_PL\.UTF-8 UTF-8' /etc/locale.gen || echo 'pl_PL.UTF-8 UTF-8' >> /etc/locale.gen
     locale-gen

@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and starts it.
+# Installs what building and running the program needs and the machine lacks, builds the
+# program and ampelor-batch (no tests, no benchmarks), and starts the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/deps.sh
-cmake --preset default
-cmake --build --preset default
-if [[ -x build/default/ui/main/ampelor ]]; then
-    exec build/default/ui/main/ampelor "$@"
-fi
-echo "Zbudowano narzędzie build/default/tools/ampelor-batch; okno programu jeszcze nie powstało."
+bash scripts/deps.sh run
+cmake --preset app
+cmake --build --preset app
+exec build/app/ui/main/ampelor "$@"

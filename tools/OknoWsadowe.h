@@ -18,6 +18,16 @@ class OknoWsadowe final : public OknoObliczen {
         komunikat_ = tekst;
     }
 
+    // The state of a new window with the two voltages typed: results "-" and no message.
+    void otworz(std::string_view uo, std::string_view uomax)
+    {
+        ustawTekst(Pole::txUo, uo);
+        ustawTekst(Pole::txUomax, uomax);
+        for (Pole wynik : {Pole::txR1, Pole::txPr, Pole::txR2})
+            ustawTekst(wynik, "-");
+        komunikat_.clear();
+    }
+
     const std::string &pole(Pole pole) const { return pola_[indeks(pole)]; }
     const std::string &komunikat() const { return komunikat_; }
 

@@ -1,7 +1,6 @@
 #include "Wsad.h"
 
 #include "Obliczenia.h"
-#include "OknoWsadowe.h"
 
 #include <array>
 
@@ -13,7 +12,7 @@ constexpr std::array Pola{Pole::txUo, Pole::txUomax, Pole::txR1, Pole::txPr, Pol
 
 } // namespace
 
-BladWiersza przetworzWiersz(std::string_view wiersz, std::string &wyjscie)
+BladWiersza Kalkulator::przetworz(std::string_view wiersz, std::string &wyjscie)
 {
     if (wiersz.size() > MaksDlugoscWiersza)
         return BladWiersza::zaDlugi;
@@ -29,17 +28,29 @@ BladWiersza przetworzWiersz(std::string_view wiersz, std::string &wyjscie)
 
     StanObliczen stan;
     stan.Tryb = tryb == "1" ? TrybWielo : TrybJedno;
-    OknoWsadowe okno;
-    okno.ustawTekst(Pole::txUo, wiersz.substr(tab1 + 1, tab2 - tab1 - 1));
-    okno.ustawTekst(Pole::txUomax, wiersz.substr(tab2 + 1));
-    for (Pole wynik : {Pole::txR1, Pole::txPr, Pole::txR2})
-        okno.ustawTekst(wynik, "-");
+    okno_.otworz(wiersz.substr(tab1 + 1, tab2 - tab1 - 1), wiersz.substr(tab2 + 1));
 
-    plcOblicz_Click(stan, okno);
+    plcOblicz_Click(stan, okno_);
 
     for (Pole pole : Pola)
-        wyjscie.append(okno.pole(pole)).push_back('\t');
-    wyjscie.append(okno.komunikat()).push_back('\n');
+        wyjscie.append(okno_.pole(pole)).push_back('\t');
+    wyjscie.append(okno_.komunikat()).push_back('\n');
+    return BladWiersza::brak;
+}
+
+BladWiersza przetworzWiersz(std::string_view wiersz, std::string &wyjscie)
+{
+    return Kalkulator().przetworz(wiersz, wyjscie);
+}
+
+BladWiersza zdejmijZnacznikKolejnosci(std::string_view &pierwszyWiersz)
+{
+    if (pierwszyWiersz.starts_with("\xEF\xBB\xBF"))
+        pierwszyWiersz.remove_prefix(3);
+    else if (pierwszyWiersz.starts_with("\xFF\xFE"))
+        return BladWiersza::utf16le;
+    else if (pierwszyWiersz.starts_with("\xFE\xFF"))
+        return BladWiersza::utf16be;
     return BladWiersza::brak;
 }
 
@@ -54,6 +65,10 @@ std::string_view opisBledu(BladWiersza blad)
         return "oczekiwano trzech pól rozdzielonych tabulatorem: TRYB, UO, UOMAX";
     case BladWiersza::tryb:
         return "TRYB musi być 0 (jednonapięciowy) albo 1 (regulowany)";
+    case BladWiersza::utf16le:
+        return "wejście jest w kodowaniu UTF-16 LE; zapisz je w UTF-8";
+    case BladWiersza::utf16be:
+        return "wejście jest w kodowaniu UTF-16 BE; zapisz je w UTF-8";
     }
     return "";
 }

@@ -164,13 +164,20 @@ INSTANTIATE_TEST_SUITE_P(PozaZakresem, ObliczBlad,
                                          ZlyWpis{TrybWielo, "2", "31", BladZakresu},
                                          ZlyWpis{TrybWielo, "31", "5", BladZakresu}));
 
-// A maximum not above the minimum (or too close to it for any potentiometer) has no design;
-// it is answered like a range error instead of dividing by zero.
+// A maximum not above the minimum has no design; it is answered like a range error instead of
+// dividing by zero.
 INSTANTIATE_TEST_SUITE_P(MaksimumNiePowyzejMinimum, ObliczBlad,
                          testing::Values(ZlyWpis{TrybWielo, "12", "5", BladKolejnosci},
                                          ZlyWpis{TrybWielo, "5", "5", BladKolejnosci},
                                          ZlyWpis{TrybWielo, "5", "5.00", BladKolejnosci},
-                                         ZlyWpis{TrybWielo, "5", "5.001", BladKolejnosci}));
+                                         ZlyWpis{TrybWielo, "5.001", "5", BladKolejnosci}));
+
+// A maximum above the minimum, but by less than the smallest potentiometer spans, is told
+// apart from a reversed range.
+INSTANTIATE_TEST_SUITE_P(ZbytWaskiZakres, ObliczBlad,
+                         testing::Values(ZlyWpis{TrybWielo, "5", "5.001", BladWaskiegoZakresu},
+                                         ZlyWpis{TrybWielo, "5", "5.0045", BladWaskiegoZakresu},
+                                         ZlyWpis{TrybWielo, "29.999", "30", BladWaskiegoZakresu}));
 
 TEST_F(Oblicz, smallestSpanWithAPotentiometerStillGivesADesign)
 {

@@ -41,9 +41,15 @@ set(oczekiwane
     bin/ampelor
     bin/ampelor-batch
     share/applications/ampelor.desktop
+    share/doc/ampelor/changelog.gz
+    share/doc/ampelor/copyright
     share/icons/hicolor/16x16/apps/ampelor.png
     share/icons/hicolor/32x32/apps/ampelor.png
     share/icons/hicolor/scalable/apps/ampelor.svg
+    share/man/man1/ampelor-batch.1.gz
+    share/man/man1/ampelor.1.gz
+    share/man/pl/man1/ampelor-batch.1.gz
+    share/man/pl/man1/ampelor.1.gz
     share/metainfo/ampelor.metainfo.xml)
 file(GLOB_RECURSE zainstalowane LIST_DIRECTORIES false RELATIVE "${prefix}" "${prefix}/*")
 list(SORT zainstalowane)

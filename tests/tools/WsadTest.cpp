@@ -54,6 +54,45 @@ INSTANTIATE_TEST_SUITE_P(
         ZlyWiersz{"0\t" + std::string(4094, '5'), BladWiersza::liczbaPol},
         ZlyWiersz{"0\t" + std::string(4094, '5') + "\t", BladWiersza::zaDlugi}));
 
+struct Poczatek {
+    std::string wiersz;
+    std::string poZdjeciu;
+    BladWiersza blad;
+};
+
+void PrintTo(const Poczatek &p, std::ostream *os)
+{
+    *os << p.poZdjeciu;
+}
+
+class WsadZnacznikKolejnosci : public testing::TestWithParam<Poczatek> {};
+
+TEST_P(WsadZnacznikKolejnosci, dropsUtf8MarkAndRefusesUtf16)
+{
+    std::string_view wiersz = GetParam().wiersz;
+    EXPECT_EQ(zdejmijZnacznikKolejnosci(wiersz), GetParam().blad);
+    EXPECT_EQ(wiersz, GetParam().poZdjeciu);
+}
+
+INSTANTIATE_TEST_SUITE_P(Przypadki, WsadZnacznikKolejnosci,
+                         testing::Values(Poczatek{"\xEF\xBB\xBF"
+                                                  "0\t5\t0",
+                                                  "0\t5\t0", BladWiersza::brak},
+                                         Poczatek{"0\t5\t0", "0\t5\t0", BladWiersza::brak},
+                                         // Only one mark is dropped; a second is part of the mode.
+                                         Poczatek{"\xEF\xBB\xBF\xEF\xBB\xBF"
+                                                  "0",
+                                                  "\xEF\xBB\xBF"
+                                                  "0",
+                                                  BladWiersza::brak},
+                                         Poczatek{"\xEF\xBB", "\xEF\xBB", BladWiersza::brak},
+                                         Poczatek{"\xFF\xFE"
+                                                  "0",
+                                                  "\xFF\xFE"
+                                                  "0",
+                                                  BladWiersza::utf16le},
+                                         Poczatek{"\xFE\xFF", "\xFE\xFF", BladWiersza::utf16be}));
+
 TEST(Wsad, acceptsALineOfExactlyTheLimit)
 {
     std::string wyjscie;
