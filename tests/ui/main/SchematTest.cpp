@@ -43,10 +43,10 @@ class SchematTest : public QObject {
             }
             return QString();
         };
-        QCOMPARE(calaCzarna(piksele.topLeft(), {1, 0}, piksele.width()), QString()); // top
+        QCOMPARE(calaCzarna(piksele.topLeft(), {1, 0}, piksele.width()), QString());    // top
         QCOMPARE(calaCzarna(piksele.bottomLeft(), {1, 0}, piksele.width()), QString()); // bottom
-        QCOMPARE(calaCzarna(piksele.topLeft(), {0, 1}, piksele.height()), QString()); // left
-        QCOMPARE(calaCzarna(piksele.topRight(), {0, 1}, piksele.height()), QString()); // right
+        QCOMPARE(calaCzarna(piksele.topLeft(), {0, 1}, piksele.height()), QString());   // left
+        QCOMPARE(calaCzarna(piksele.topRight(), {0, 1}, piksele.height()), QString());  // right
         // Just inside the border, the paper: the drawing does not thicken the border.
         const QPoint wnetrze(piksele.left() + 2, piksele.center().y());
         QVERIFY2(obraz.pixelColor(wnetrze).lightness() > 200,

@@ -222,12 +222,14 @@ class pLM317Test : public QObject {
         QTest::addColumn<QSize>("ramka");
         QTest::addColumn<QRect>("obszar");
         QTest::addColumn<QPoint>("polozenie");
-        QTest::newRow("fits: centred") << QSize(400, 300) << QRect(0, 0, 800, 600) << QPoint(200, 150);
+        QTest::newRow("fits: centred")
+            << QSize(400, 300) << QRect(0, 0, 800, 600) << QPoint(200, 150);
         QTest::newRow("below a top panel")
             << QSize(500, 400) << QRect(0, 32, 1366, 736) << QPoint(433, 200);
         QTest::newRow("on a second screen")
             << QSize(400, 300) << QRect(1366, 0, 1920, 1080) << QPoint(2126, 390);
-        QTest::newRow("exactly as tall") << QSize(500, 768) << QRect(0, 0, 1366, 768) << QPoint(433, 0);
+        QTest::newRow("exactly as tall")
+            << QSize(500, 768) << QRect(0, 0, 1366, 768) << QPoint(433, 0);
         // A 20-point system font on a 1366 x 768 screen.
         QTest::newRow("taller: title bar at the top")
             << QSize(971, 799) << QRect(0, 0, 1366, 768) << QPoint(197, 0);

@@ -18,8 +18,8 @@
 #include <algorithm>
 
 namespace opis = ampelor::opisFAbout;
-using ampelor::opis::Kontrolka;
 using ampelor::opis::KolorSystemowy;
+using ampelor::opis::Kontrolka;
 using ampelor::opis::Rodzaj;
 
 namespace {
@@ -113,10 +113,10 @@ void fAbout::utworzKontrolki()
 
 void fAbout::polacz()
 {
-    connect(kontrolki_->kontrolka<EtykietaLacza>(opis::Label4_Click.etykieta),
-            &EtykietaLacza::klik, this, &fAbout::Label4_Click);
-    connect(kontrolki_->kontrolka<EtykietaLacza>(opis::Label5_Click.etykieta),
-            &EtykietaLacza::klik, this, &fAbout::Label5_Click);
+    connect(kontrolki_->kontrolka<EtykietaLacza>(opis::Label4_Click.etykieta), &EtykietaLacza::klik,
+            this, &fAbout::Label4_Click);
+    connect(kontrolki_->kontrolka<EtykietaLacza>(opis::Label5_Click.etykieta), &EtykietaLacza::klik,
+            this, &fAbout::Label5_Click);
     connect(plcCloseAbout_, &QPushButton::clicked, this, &fAbout::plcCloseAbout_Click);
 }
 
@@ -184,7 +184,9 @@ void fAbout::closeEvent(QCloseEvent *event)
 // The user switched colour schemes while the box exists: the links' colours are chosen anew.
 void fAbout::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::ApplicationPaletteChange)
-        kontrolki_->nadajKolory();
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        // Queued: the window hears of the new scheme before its controls take it on.
+        QMetaObject::invokeMethod(
+            this, [this] { kontrolki_->nadajKolory(); }, Qt::QueuedConnection);
     QDialog::changeEvent(event);
 }

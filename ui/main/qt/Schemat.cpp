@@ -26,7 +26,7 @@ void Schemat::paintEvent(QPaintEvent * /*event*/)
     const QRect rysunek = piksele.adjusted(ramka, ramka, -ramka, -ramka);
     if (ramka != 0)
         painter.fillRect(piksele, Qt::black); // the paper's edge, in every scheme
-    painter.fillRect(rysunek, Qt::white); // a drawing on paper, whatever the scheme
+    painter.fillRect(rysunek, Qt::white);     // a drawing on paper, whatever the scheme
     painter.setRenderHint(QPainter::Antialiasing);
     renderer_.render(&painter, rysunek);
 }

@@ -182,8 +182,11 @@ bool pLM317::eventFilter(QObject *obiekt, QEvent *zdarzenie)
 // against the new scheme's.
 void pLM317::changeEvent(QEvent *zdarzenie)
 {
-    if (zdarzenie->type() == QEvent::ApplicationPaletteChange)
-        kontrolki_->nadajKolory();
+    if (zdarzenie->type() == QEvent::PaletteChange ||
+        zdarzenie->type() == QEvent::ApplicationPaletteChange)
+        // Queued: the window hears of the new scheme before its controls take it on.
+        QMetaObject::invokeMethod(
+            this, [this] { kontrolki_->nadajKolory(); }, Qt::QueuedConnection);
     QMainWindow::changeEvent(zdarzenie);
 }
 

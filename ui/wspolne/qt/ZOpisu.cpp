@@ -72,8 +72,8 @@ QColor tekstNaTle(const Kontrolka &opis, const QPalette &paleta, QPalette::Color
             return zRgb(*czytelny);
         return zRgb(dociagnijDoKontrastu(zaprojektowany, doRgb(tlo)));
     }
-    const QColor wlasny =
-        opis.kolorTekstu ? zPalety(*opis.kolorTekstu, paleta, grupa) : paleta.color(grupa, rolaTekstu);
+    const QColor wlasny = opis.kolorTekstu ? zPalety(*opis.kolorTekstu, paleta, grupa)
+                                           : paleta.color(grupa, rolaTekstu);
     const std::array kandydaci{doRgb(wlasny), doRgb(paleta.color(grupa, QPalette::Text)),
                                doRgb(paleta.color(grupa, QPalette::WindowText)),
                                doRgb(paleta.color(grupa, QPalette::ButtonText))};
@@ -90,8 +90,8 @@ void nadajKolory(QWidget &w, const Kontrolka &opis)
     QPalette paleta = w.palette();
     // Disabled text is meant to read faintly, and these controls are never disabled.
     for (const auto grupa : {QPalette::Active, QPalette::Inactive}) {
-        const QColor tlo = opis.tlo ? zPalety(*opis.tlo, paleta, grupa)
-                                    : paleta.color(grupa, w.backgroundRole());
+        const QColor tlo =
+            opis.tlo ? zPalety(*opis.tlo, paleta, grupa) : paleta.color(grupa, w.backgroundRole());
         if (opis.tlo)
             paleta.setColor(grupa, w.backgroundRole(), tlo);
         paleta.setColor(grupa, w.foregroundRole(),
