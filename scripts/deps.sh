@@ -15,6 +15,11 @@ packages=(
     desktop-file-utils appstream dpkg-dev file
     # the about box hands its links to the desktop's URL opener
     xdg-utils
+    # native Wayland: the platform plugin, and a headless compositor with a screenshooter to test it
+    qt6-wayland weston
+    # the dark colour schemes the windows are tested under: GTK's Adwaita-dark through Qt's GTK
+    # platform theme, and qt6ct's schemes (qt6ct also sets the large system font of the tests)
+    qt6-gtk-platformtheme gnome-themes-extra qt6ct
 )
 
 missing=()
