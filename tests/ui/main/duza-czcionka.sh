@@ -20,12 +20,8 @@ fixed="DejaVu Sans Mono,20,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
 KONIEC
 
 uruchom_x 1366x768
-XDG_CONFIG_HOME=$ustawienia QT_QPA_PLATFORMTHEME=qt6ct LC_ALL=pl_PL.UTF-8 "$ampelor" &
-pids+=($!)
-program=${pids[-1]}
-okno=$(czekaj_na_okno '^Ampelor - jednonapięciowy$')
-xdotool windowactivate --sync "$okno" >/dev/null 2>&1 || true
-sleep 0.5
+uruchom_program "$ampelor" XDG_CONFIG_HOME="$ustawienia" QT_QPA_PLATFORMTHEME=qt6ct
+sleep 0.2
 read -r lewo gora szerokosc wysokosc < <(ramka_okna "$okno")
 echo "ramka okna: ${szerokosc}x${wysokosc} w punkcie $lewo,$gora"
 ((wysokosc > 768)) || blad "the window is ${wysokosc} px tall: the large font did not take effect"

@@ -14,7 +14,7 @@ source "$(dirname "$0")/../support/ekran.sh"
 
 ustawienia=$(mktemp -d)
 trap 'zakoncz; rm -rf "$ustawienia"' EXIT
-srodowisko=(LC_ALL=pl_PL.UTF-8 XDG_CONFIG_HOME="$ustawienia")
+srodowisko=(XDG_CONFIG_HOME="$ustawienia")
 case $schemat in
 '') ;;
 adwaita-dark) srodowisko+=(QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark) ;;
@@ -28,13 +28,8 @@ qt6ct-darker)
 esac
 
 uruchom_x 800x600
-env "${srodowisko[@]}" "$ampelor" &
-pids+=($!)
-program=${pids[-1]}
-okno=$(czekaj_na_okno '^Ampelor - jednonapięciowy$')
-xdotool windowactivate --sync "$okno" >/dev/null 2>&1 || true
+uruchom_program "$ampelor" "${srodowisko[@]}"
 # Centred on the 800 x 600 screen, frame and all.
-sleep 0.3
 read -r lewo gora szerokosc wysokosc < <(ramka_okna "$okno")
 srodekX=$((lewo + szerokosc / 2))
 srodekY=$((gora + wysokosc / 2))

@@ -41,6 +41,20 @@ uruchom_x() {
     blad "openbox did not start within 10 s"
 }
 
+# uruchom_program AMPELOR [VAR=VALUE...]: starts the program in the Polish locale with these
+# variables, waits for its main window and activates it; sets program (its process) and okno
+# (the window's id).
+uruchom_program() {
+    local ampelor=$1
+    shift
+    env LC_ALL=pl_PL.UTF-8 "$@" "$ampelor" &
+    pids+=($!)
+    program=${pids[-1]}
+    okno=$(czekaj_na_okno '^Ampelor - jednonapięciowy$')
+    xdotool windowactivate --sync "$okno" >/dev/null 2>&1 || true
+    sleep 0.3
+}
+
 # czekaj_na_okno TITLE_REGEX [SECONDS]: prints the id of the first visible window so titled.
 czekaj_na_okno() {
     local okno
