@@ -21,6 +21,8 @@ run_packages=(
     qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core fonts-comic-neue
     # the about box hands its links to the desktop's URL opener
     xdg-utils
+    # native Wayland: the platform plugin
+    qt6-wayland
 )
 
 test_packages=(
@@ -32,6 +34,11 @@ test_packages=(
     xvfb xauth openbox imagemagick xdotool x11-utils
     # desktop entry, metadata and Debian package checks
     desktop-file-utils appstream file lintian
+    # a headless Wayland compositor with a screenshooter, to test the program on Wayland
+    weston
+    # the dark colour schemes the windows are tested under: GTK's Adwaita-dark through Qt's GTK
+    # platform theme, and qt6ct's schemes (qt6ct also sets the large system font of the tests)
+    qt6-gtk-platformtheme gnome-themes-extra qt6ct
 )
 
 packages=("${run_packages[@]}")

@@ -60,6 +60,7 @@ endfunction()
 pole(Package pakiet)
 pole(Version wersja)
 pole(Depends zaleznosci)
+pole(Recommends zalecane)
 if(NOT pakiet STREQUAL "ampelor")
     message(FATAL_ERROR "Package: ${pakiet}, expected ampelor")
 endif()
@@ -80,6 +81,14 @@ foreach(biblioteka libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libstdc\\+\\
     endforeach()
     if(NOT znaleziona)
         message(FATAL_ERROR "Depends lacks ${biblioteka} with a version: ${zaleznosci}")
+    endif()
+endforeach()
+
+# What the program loads at run time without linking it, among it the Wayland platform plugin.
+string(REPLACE ", " ";" zalecane_lista "${zalecane}")
+foreach(pakiet qt6-translations-l10n xdg-utils qt6-wayland)
+    if(NOT pakiet IN_LIST zalecane_lista)
+        message(FATAL_ERROR "Recommends lacks ${pakiet}: ${zalecane}")
     endif()
 endforeach()
 

@@ -24,6 +24,8 @@ using namespace ampelor::opis;
 inline constexpr std::string_view NazwaKlasy = "fAbout";
 inline constexpr std::string_view Tytul = "O programie...";
 inline constexpr Prostokat ObszarRoboczy{0, 0, 3570, 3930};
+// The box's background, which its labels show through and its links are read against.
+inline constexpr Kolor TloOkna = KolorSystemowy::TloPrzycisku;
 
 inline constexpr Czcionka Lacze{.kroj = "MS Sans Serif", .punkty = 8.25, .podkreslenie = true,
                                 .zestaw = ZestawZnakow::Srodkowoeuropejski};
@@ -72,5 +74,6 @@ inline constexpr Polecenie Label5_Click{"Label5", "iexplore.exe mailto:" AMPELOR
 // Shown over the box when a link's program could not be started, so a click is never lost
 // without a word.
 inline constexpr std::string_view BladUruchomienia = "Nie udało się uruchomić przeglądarki.";
+inline constexpr std::string_view TytulBleduUruchomienia = "Ampelor";
 
 } // namespace ampelor::opisFAbout

@@ -84,7 +84,7 @@ inline constexpr std::array Kontrolki{
               .miejsce = {1800, 600, 135, 255}, .tekst = "V", .widoczna = Stany[0].drugiWiersz},
 
     Kontrolka{.nazwa = "plcOblicz", .rodzaj = Rodzaj::Przycisk, .miejsce = {120, 3600, 4935, 255},
-              .tekst = "&O  b  l  i  c  z", .domyslny = true},
+              .tekst = "&O  b  l  i  c  z", .nazwaDostepna = "Oblicz", .domyslny = true},
 
     Kontrolka{.nazwa = "Frame1", .rodzaj = Rodzaj::Ramka, .miejsce = {2280, 2400, 2775, 1095},
               .tekst = "Wynik"},

@@ -80,6 +80,7 @@ struct Kontrolka {
     Prostokat miejsce{};
     std::string_view tekst{};      // caption or text at start, UTF-8; '&' marks the access key
     std::string_view podpowiedz{}; // tooltip; empty for none
+    std::string_view nazwaDostepna{}; // what a screen reader names it by; empty: its text
     Wyrownanie wyrownanie = Wyrownanie::DoLewej;
     int maksZnakow = 0; // the most characters a text box takes; 0 for no limit
     bool widoczna = true;

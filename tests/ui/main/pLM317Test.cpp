@@ -217,6 +217,36 @@ class pLM317Test : public QObject {
         QVERIFY(miara.horizontalAdvance(QStringLiteral(" 1.51431 kOhm")) < pole("txPr")->width());
     }
 
+    void shouldKeepTheWholeFrameOnTheScreenElseItsTitleBar_data()
+    {
+        QTest::addColumn<QSize>("ramka");
+        QTest::addColumn<QRect>("obszar");
+        QTest::addColumn<QPoint>("polozenie");
+        QTest::newRow("fits: centred")
+            << QSize(400, 300) << QRect(0, 0, 800, 600) << QPoint(200, 150);
+        QTest::newRow("below a top panel")
+            << QSize(500, 400) << QRect(0, 32, 1366, 736) << QPoint(433, 200);
+        QTest::newRow("on a second screen")
+            << QSize(400, 300) << QRect(1366, 0, 1920, 1080) << QPoint(2126, 390);
+        QTest::newRow("exactly as tall")
+            << QSize(500, 768) << QRect(0, 0, 1366, 768) << QPoint(433, 0);
+        // A 20-point system font on a 1366 x 768 screen.
+        QTest::newRow("taller: title bar at the top")
+            << QSize(971, 799) << QRect(0, 0, 1366, 768) << QPoint(197, 0);
+        QTest::newRow("taller, below a top panel")
+            << QSize(971, 799) << QRect(0, 27, 1366, 741) << QPoint(197, 27);
+        QTest::newRow("wider and taller")
+            << QSize(1500, 900) << QRect(0, 0, 1366, 768) << QPoint(0, 0);
+    }
+
+    void shouldKeepTheWholeFrameOnTheScreenElseItsTitleBar()
+    {
+        QFETCH(QSize, ramka);
+        QFETCH(QRect, obszar);
+        QFETCH(QPoint, polozenie);
+        QCOMPARE(polozenieRamki(ramka, obszar), polozenie);
+    }
+
     void shouldHaveMenuWithAccelerators_data()
     {
         QTest::addColumn<QString>("nazwa");

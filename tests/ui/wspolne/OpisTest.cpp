@@ -139,3 +139,18 @@ TEST(OpisOkien, shouldShowTheWebAddressWithoutTheSlashItsCommandLineEndsWith)
     EXPECT_EQ(a::Label4_Click.styl, ampelor::StylOkna::Normalny);
     EXPECT_EQ(a::Label5_Click.styl, ampelor::StylOkna::Ukryty);
 }
+
+// A caption spelt out letter by letter is spoken by its word: the same letters, no more.
+TEST(OpisOkien, shouldSpeakAControlByTheWordItsCaptionSpellsOut)
+{
+    for (const Okno &okno : okna())
+        for (const Kontrolka &k : okno.kontrolki) {
+            if (k.nazwaDostepna.empty())
+                continue;
+            SCOPED_TRACE(okno.nazwa + "." + std::string(k.nazwa));
+            std::string litery(k.tekst);
+            std::erase_if(litery, [](char z) { return z == '&' || z == ' '; });
+            EXPECT_EQ(litery, k.nazwaDostepna);
+        }
+    EXPECT_EQ(znajdz(ampelor::opisPLM317::Kontrolki, "plcOblicz")->nazwaDostepna, "Oblicz");
+}

@@ -27,14 +27,20 @@ void przygotujAplikacje(QApplication &aplikacja)
         delete tlumaczenie;
 }
 
+QPoint polozenieRamki(QSize ramka, const QRect &obszar)
+{
+    const auto os = [](int poczatek, int dlugoscObszaru, int dlugosc) {
+        return dlugosc <= dlugoscObszaru ? poczatek + (dlugoscObszaru - dlugosc) / 2 : poczatek;
+    };
+    return {os(obszar.left(), obszar.width(), ramka.width()),
+            os(obszar.top(), obszar.height(), ramka.height())};
+}
+
 namespace {
 
 void umiescNaSrodku(QWidget &okno)
 {
-    const QRect ekran = okno.screen()->availableGeometry();
-    QRect ramka = okno.frameGeometry();
-    ramka.moveCenter(ekran.center());
-    okno.move(ramka.topLeft());
+    okno.move(polozenieRamki(okno.frameGeometry().size(), okno.screen()->availableGeometry()));
 }
 
 // The window manager frames a window only once it is shown, so the first placement centres the
@@ -67,6 +73,9 @@ class PoprawkaRamki : public QObject {
 
 void wysrodkuj(QWidget &okno)
 {
+    // A Wayland compositor places every window itself and takes no position from a program.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
     umiescNaSrodku(okno);
     new PoprawkaRamki(okno);
 }

@@ -2,23 +2,22 @@
 
 #include "Obliczenia.h"
 #include "Uruchamiacz.h"
+#include "ZOpisu.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
+#include <cstdint>
+#include <map>
 #include <memory>
 
 class QAction;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QMenu;
-class QPushButton;
-class Schemat;
 class fAbout;
 
-// The main window: the schematic, the voltage and result boxes, the calculate button and the
-// menu. It holds the calculation fields and is the window the calculation writes to.
+// The main window, built from its shared description: the schematic, the voltage and result
+// boxes, the calculate button and the menu. It holds the calculation fields and is the window
+// the calculation writes to.
 class pLM317 : public QMainWindow, public ampelor::OknoObliczen {
     Q_OBJECT
   public:
@@ -38,6 +37,7 @@ class pLM317 : public QMainWindow, public ampelor::OknoObliczen {
 
   protected:
     bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;
+    void changeEvent(QEvent *zdarzenie) override;
 
   private:
     void plcOblicz_Click();
@@ -47,39 +47,19 @@ class pLM317 : public QMainWindow, public ampelor::OknoObliczen {
     void mnuAbout_Click();
 
     void utworzKontrolki();
+    QWidget *utworzKontrolke(const ampelor::opis::Kontrolka &opis, QWidget *rodzic);
     void utworzMenu();
     void polaczSygnaly();
     void ustawTryb(ampelor::Tryb_t tryb);
 
-    QRect prostokat(int lewo, int gora, int szerokosc, int wysokosc) const;
-    QLabel *etykieta(const char *nazwa, const QString &tekst, QWidget *rodzic, QRect miejsce,
-                     Qt::Alignment wyrownanie = Qt::AlignLeft);
-    QLineEdit *poleTekstowe(const char *nazwa, const QString &tekst, QWidget *rodzic,
-                            QRect miejsce);
     QLineEdit *pole(ampelor::Pole pole) const;
+    QAction *polecenie(std::uint16_t id) const { return polecenia_.at(id); }
 
     ampelor::StanObliczen stan_;
     std::unique_ptr<ampelor::Uruchamiacz> uruchamiacz_;
     double skala_ = 1;
-
-    QGroupBox *frSchem_ = nullptr;
-    Schemat *Image1_ = nullptr;
-    QGroupBox *Frame2_ = nullptr;
-    QLabel *lblUout_ = nullptr;
-    QLineEdit *txUo_ = nullptr;
-    QLabel *lblUomax_ = nullptr;
-    QLineEdit *txUomax_ = nullptr;
-    QLabel *lbVmax_ = nullptr;
-    QGroupBox *Frame1_ = nullptr;
-    QLineEdit *txR1_ = nullptr;
-    QLineEdit *txPr_ = nullptr;
-    QLineEdit *txR2_ = nullptr;
-    QPushButton *plcOblicz_ = nullptr;
-
-    QAction *mnuJedno_ = nullptr;
-    QAction *mnuWielo_ = nullptr;
-    QAction *mnuKoniec_ = nullptr;
-    QAction *mnuAbout_ = nullptr;
+    std::unique_ptr<KontrolkiOkna> kontrolki_;
+    std::map<std::uint16_t, QAction *> polecenia_; // the menu's commands by identifier
 
     QPointer<fAbout> about_;
 };
