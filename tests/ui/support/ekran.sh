@@ -16,11 +16,12 @@ blad() {
 }
 
 # uruchom_x WIDTHxHEIGHT: starts Xvfb on a display it picks free itself, and openbox on it;
-# exports DISPLAY.
+# exports DISPLAY. Without -noreset the server resets when its last client leaves, and a client
+# that connects just then (openbox, right after the check that the server answers) is refused.
 uruchom_x() {
     local numer
     numer=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$numer" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -noreset -screen 0 "${1}x24" -nolisten tcp 3>"$numer" >/dev/null 2>&1 &
     pids+=($!)
     for _ in $(seq 100); do
         [[ -s $numer ]] && break
